@@ -246,11 +246,11 @@ void TFmain1::applyPermissions() {
     bool retail = false, wholesale = false;
     for (const auto& [perm, items] : permissionItems()) {
         const bool on = held(perm);
-        if (perm == QLatin1String("零售开单")) retail = on;
-        if (perm == QLatin1String("批发开单")) wholesale = on;
+        if (perm == u"零售开单"_qs) retail = on;
+        if (perm == u"批发开单"_qs) wholesale = on;
         for (const QString& it : items)
             if (QAction* a = action(it)) a->setEnabled(on);
-        if (perm == QLatin1String("批发开单")) action("销售单据")->setEnabled(retail || wholesale);
+        if (perm == u"批发开单"_qs) action("销售单据")->setEnabled(retail || wholesale);
     }
     Session::set(name, held(QStringLiteral("显示库存价格")), held(QStringLiteral("库存归零")));
 }

@@ -3,6 +3,7 @@
 #include "ui/windows.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -93,6 +94,11 @@ TFdaohang1::TFdaohang1(QWidget* parent) : QWidget(parent) {
 
 TFdaohang1::~TFdaohang1() {
     if (TFmain1* m = TFmain1::instance()) m->setChartTicked(false);
+}
+
+void TFdaohang1::closeEvent(QCloseEvent* e) {
+    if (TFmain1* m = TFmain1::instance()) m->setChartTicked(false);
+    QWidget::closeEvent(e);
 }
 
 QList<ChartLabel*> TFdaohang1::labels() const { return findChildren<ChartLabel*>(); }

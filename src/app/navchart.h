@@ -26,6 +26,7 @@ public:
     QList<ChartLabel*> labels() const;
 protected:
     void paintEvent(QPaintEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 private:
     QRect banner() const;
