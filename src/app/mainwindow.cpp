@@ -209,7 +209,7 @@ void TFmain1::buildStatusBar() {
         {150, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("操作员：")},
         {400, Qt::AlignCenter, QStringLiteral("现在时刻：") + clockText(QDateTime::currentDateTime())},
         {200, Qt::AlignCenter, QStringLiteral("关注柯星网站，下载最新版本")},
-        {100, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("柯星软件 版权所有")}};
+        {100, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("©柯星软件")}};
     int i = 0;
     for (const P& p : panels) {
         auto* l = new QLabel(p.text, sb);
