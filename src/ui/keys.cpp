@@ -80,8 +80,8 @@ public:
         if (auto* b = widgetProp<QAbstractButton>(box, BoxEnterProp)) { if (b->isEnabled()) b->click(); return true; }
         if (auto* n = widgetProp<QWidget>(box, BoxNextProp)) { n->setFocus(Qt::TabFocusReason); return true; }
         if (auto* le = qobject_cast<QLineEdit*>(box)) {
-            if (auto* h = le->findChild<PickerHolder*>(QString(), Qt::FindDirectChildrenOnly);
-                h && le->text().trimmed().isEmpty()) {
+            if (auto* h = static_cast<PickerHolder*>(le->findChild<QObject*>(PickerProp, Qt::FindDirectChildrenOnly));
+                h && h->open && le->text().trimmed().isEmpty()) {
                 h->open();
                 return true;
             }
@@ -121,8 +121,8 @@ void enterMovesTo(QWidget* box, QWidget* next) {
 }
 
 void setPicker(QLineEdit* box, std::function<void()> open) {
-    auto* h = box->findChild<PickerHolder*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!h) { h = new PickerHolder; h->setParent(box); }
+    auto* h = static_cast<PickerHolder*>(box->findChild<QObject*>(PickerProp, Qt::FindDirectChildrenOnly));
+    if (!h) { h = new PickerHolder; h->setObjectName(PickerProp); h->setParent(box); }
     h->open = std::move(open);
 }
 
@@ -157,8 +157,12 @@ void NumberEdit::keyPressEvent(QKeyEvent* e) {
         if (kind_ != Digits && c == u'-' && negative_) ok = !text().contains(u'-') || selectedText().contains(u'-');
         if (ok && kind_ == Digits && maxDigits_ > 0 && text().size() - selectedText().size() >= maxDigits_) ok = false;
         if (!ok) { e->accept(); return; }
-        // A lone "0" gives way to the first typed digit.
-        if (kind_ != Digits && c.isDigit() && text() == QLatin1String("0") && cursorPosition() == 1) {
+        if (ok && c == u'-' && cursorPosition() != 0 && text() != QLatin1String("0") && !hasSelectedText()) {
+            e->accept();
+            return;
+        }
+        // A lone "0" gives way to the first typed digit or minus.
+        if (kind_ != Digits && (c.isDigit() || c == u'-') && text() == QLatin1String("0")) {
             setText(QString(c));
             e->accept();
             return;
